@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "store/message_sink.h"
+#include "tests/support/qt_printers.h"
 
 struct ShownMessage {
   QString Caption;
