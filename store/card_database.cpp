@@ -14,7 +14,9 @@ bool HasCard(const CardRecord& card) { return !DateNone(card.LastChange); }
 bool HasUooData(const UooRecord& entry) { return !DateNone(entry.UooLastChange); }
 
 CardDatabase::CardDatabase()
-    : WriteChunk([](QSaveFile& f, const char* data, qint64 size) { return f.write(data, size); }) {}
+    // every record starts as all zero bytes: no card in any slot
+    : Cards(new (AllocateZeroedTable(sizeof(CardTable))) CardTable),
+      WriteChunk([](QSaveFile& f, const char* data, qint64 size) { return f.write(data, size); }) {}
 
 namespace {
 

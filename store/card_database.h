@@ -10,6 +10,7 @@
 
 #include "store/card_record.h"
 #include "store/message_sink.h"
+#include "store/table_memory.h"
 
 inline constexpr int kCardSlots = 1000;
 inline constexpr const char* kDatabaseFileName = "ProgrammInfo.RUTA";
@@ -30,8 +31,8 @@ class QSaveFile;
 class CardDatabase {
  public:
   // The table is large; keep it in one contiguous block on the heap.
-  std::unique_ptr<std::array<CardRecord, kCardSlots>> Cards =
-      std::make_unique<std::array<CardRecord, kCardSlots>>();
+  using CardTable = std::array<CardRecord, kCardSlots>;
+  std::unique_ptr<CardTable, ZeroedTableDeleter<CardTable>> Cards;
   KoConfigImage TemplateImage{};
   bool DatabaseChanged = false;
   int CurrentCard = -1;
