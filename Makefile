@@ -34,6 +34,17 @@ test-asan: asan
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+$(FUZZ_BUILD)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRUTA_FUZZ=ON
+
+# A bounded run of the fuzz targets under AddressSanitizer (FUZZ_SECONDS each).
+FUZZ_SECONDS ?= 60
+fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/fuzz/reading_exchange_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	  -print_final_stats=1 $(FUZZ_BUILD)/corpus
+
 bench: build
 	for b in $(BUILD)/bench/*_bench; do $$b; done
 

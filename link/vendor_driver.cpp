@@ -1,5 +1,8 @@
 #include "link/vendor_driver.h"
 
+#include <algorithm>
+#include <iterator>
+
 #if defined(_WIN32)
 #include <windows.h>
 #else
@@ -30,11 +33,13 @@ class VendorDriver : public CableDriver {
     if (!lib_) lib_ = dlopen("/usr/local/lib/libftd2xx.so", RTLD_NOW | RTLD_LOCAL);
 #endif
     if (!lib_) return;
-    complete_ = Bind(create_, "FT_CreateDeviceInfoList") & Bind(getList_, "FT_GetDeviceInfoList") &
-                Bind(openEx_, "FT_OpenEx") & Bind(setBaud_, "FT_SetBaudRate") &
-                Bind(setData_, "FT_SetDataCharacteristics") & Bind(setFlow_, "FT_SetFlowControl") &
-                Bind(setLatency_, "FT_SetLatencyTimer") & Bind(write_, "FT_Write") &
-                Bind(getStatus_, "FT_GetStatus") & Bind(read_, "FT_Read") & Bind(close_, "FT_Close");
+    // every call must be there; a library that lacks one is no driver to talk to
+    const bool bound[] = {Bind(create_, "FT_CreateDeviceInfoList"), Bind(getList_, "FT_GetDeviceInfoList"),
+                          Bind(openEx_, "FT_OpenEx"), Bind(setBaud_, "FT_SetBaudRate"),
+                          Bind(setData_, "FT_SetDataCharacteristics"), Bind(setFlow_, "FT_SetFlowControl"),
+                          Bind(setLatency_, "FT_SetLatencyTimer"), Bind(write_, "FT_Write"),
+                          Bind(getStatus_, "FT_GetStatus"), Bind(read_, "FT_Read"), Bind(close_, "FT_Close")};
+    complete_ = std::all_of(std::begin(bound), std::end(bound), [](bool b) { return b; });
   }
   ~VendorDriver() override {
 #if defined(_WIN32)

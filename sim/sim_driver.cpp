@@ -12,7 +12,7 @@ void SimLine::Send(const std::vector<uint8_t>& bytes, int delayMs) {
 }
 
 SimDriver::SimDriver(const Clock& clock, SimPeer* peer, int attachedDevices)
-    : clock_(clock), peer_(peer), devices_(attachedDevices), line_(clock) {}
+    : clock_(clock), peer_(peer), devices_(attachedDevices) {}
 
 void SimDriver::FailCall(DriverCall call, int nth, FT_STATUS status) {
   failures_[{call, nth}] = status;

@@ -25,7 +25,7 @@ class SimPeer {
 
 class SimLine {
  public:
-  explicit SimLine(const Clock& clock) : clock_(clock) {}
+  SimLine() = default;
   uint64_t NowUs() const { return now_; }
   // Bytes leave the device `delayMs` from now and cross the line one after the other; each
   // call is one burst on the wire.
@@ -40,7 +40,6 @@ class SimLine {
     uint64_t ArrivesUs;  // last byte at the chip
     std::vector<uint8_t> Bytes;
   };
-  const Clock& clock_;
   uint64_t now_ = 0;
   uint64_t lineFreeUs_ = 0;
   std::deque<Burst> inFlight_;
