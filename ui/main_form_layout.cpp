@@ -1,5 +1,6 @@
 // Placement of the main window's controls.
 #include <QCheckBox>
+#include <array>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -37,6 +38,20 @@ QProgressBar* AddProgress(QWidget* parent, const char* name, QRect geometry) {
   bar->setTextVisible(false);
   bar->hide();
   return bar;
+}
+
+// The object's name, address and remark, one captioned row each; returns the y below them.
+int AddObjectRows(QWidget* group, std::array<const char*, 3> names, std::array<LimitedEdit**, 3> edits,
+                  int editWidth) {
+  const char* captions[3] = {"Наименование объекта", "Адрес", "Примечание"};
+  const int limits[3] = {99, 99, 39};
+  int y = 18;
+  for (int i = 0; i < 3; ++i) {
+    *edits[i] = AddEdit(group, names[i], QRect(150, y, editWidth, kEditHeight), {}, limits[i]);
+    AddLabel(group, QString::fromUtf8(captions[i]), QRect(8, y, 140, kEditHeight), *edits[i]);
+    y += kRowStep;
+  }
+  return y;
 }
 
 }  // namespace
@@ -132,21 +147,7 @@ void TForm1::BuildKoPage(QWidget* page) {
 
   GroupBox6 = AddGroup(GroupBox1, "GroupBox6", QStringLiteral("Дополнительная информация"),
                        QRect(6, 266, 468, 118));
-  struct Row {
-    const char* name;
-    const char* caption;
-    int limit;
-    LimitedEdit** edit;
-  };
-  const Row rows[] = {{"Edit1", "Наименование объекта", 99, &Edit1},
-                      {"FIOEdit", "Адрес", 99, &FIOEdit},
-                      {"RemarkEdit", "Примечание", 39, &RemarkEdit}};
-  int y = 18;
-  for (const Row& r : rows) {
-    *r.edit = AddEdit(GroupBox6, r.name, QRect(150, y, 310, kEditHeight), {}, r.limit);
-    AddLabel(GroupBox6, QString::fromUtf8(r.caption), QRect(8, y, 140, kEditHeight), *r.edit);
-    y += kRowStep;
-  }
+  int y = AddObjectRows(GroupBox6, {"Edit1", "FIOEdit", "RemarkEdit"}, {&Edit1, &FIOEdit, &RemarkEdit}, 310);
   ProgID1 = AddEdit(GroupBox6, "ProgID1", QRect(176, y + 2, 46, kEditHeight), QStringLiteral("0"), 0);
   ProgID1->setReadOnly(true);
   AddLabel(GroupBox6, QStringLiteral("Результат программирования (ID)"), QRect(8, y, 166, 28), ProgID1);
@@ -244,21 +245,8 @@ void TForm1::BuildUooPage(QWidget* page) {
 
   GroupBox9 = AddGroup(GroupBox2, "GroupBox9", QStringLiteral("Дополнительная информация"),
                        QRect(8, 126, 430, 164));
-  struct Row {
-    const char* name;
-    const char* caption;
-    int limit;
-    LimitedEdit** edit;
-  };
-  const Row rows[] = {{"ObNameEdit", "Наименование объекта", 99, &ObNameEdit},
-                      {"ObAddrEdit", "Адрес", 99, &ObAddrEdit},
-                      {"ObRemarkEdit", "Примечание", 39, &ObRemarkEdit}};
-  int y = 18;
-  for (const Row& r : rows) {
-    *r.edit = AddEdit(GroupBox9, r.name, QRect(150, y, 272, kEditHeight), {}, r.limit);
-    AddLabel(GroupBox9, QString::fromUtf8(r.caption), QRect(8, y, 140, kEditHeight), *r.edit);
-    y += kRowStep;
-  }
+  int y = AddObjectRows(GroupBox9, {"ObNameEdit", "ObAddrEdit", "ObRemarkEdit"},
+                        {&ObNameEdit, &ObAddrEdit, &ObRemarkEdit}, 272);
   y += 4;
   ProgID1_UOO = AddEdit(GroupBox9, "ProgID1_UOO", QRect(300, y, 60, kEditHeight), QStringLiteral("0"), 0);
   ProgID1_UOO->setReadOnly(true);
