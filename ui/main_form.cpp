@@ -107,17 +107,13 @@ void TForm1::SetGridHeaders() {
 void TForm1::FillGrid() {
   db_.LoadDatabase();
   db_.StampSlotCodes();
+  SetsGridCells->BeginFill();
   for (int row = 1; row <= kCardSlots; ++row) {
     const CardRecord& r = db_.Card(SlotOfRow(row));
-    const int i = SlotOfRow(row);
-    SetsGridCells->SetCell(i, 0, QString::number(uint32_t(r.Image.KoCode)));
-    if (HasCard(r)) {
-      SetsGridCells->SetCell(i, 1, FieldText(r.CardName));
-      SetsGridCells->SetCell(i, 2, FieldText(r.ObjectName));
-      SetsGridCells->SetCell(i, 3, DateCell(r.LastChange));
-      if (r.LastProgrammed > 0.001) SetsGridCells->SetCell(i, 4, DateCell(r.LastProgrammed));
-    }
+    SetsGridCells->SetCell(SlotOfRow(row), 0, QString::number(uint32_t(r.Image.KoCode)));
+    if (HasCard(r)) ShowCardCells(row, r);
   }
+  SetsGridCells->EndFill();
   {
     const QSignalBlocker quiet(SetsGrid->selectionModel());
     SetGridCurrentRow(1);
@@ -197,12 +193,15 @@ void TForm1::RefreshCardRow() {
   ProgID2_UOO->setText(Hex4(u.UooPrevProgId));
   LastProgUoo->setText(u.UooLastProgrammed > 0.001 ? DateCell(u.UooLastProgrammed) : QString());
   LastChangeUoo->setText(u.UooLastChange > 0.001 ? DateCell(u.UooLastChange) : QString());
-  if (c.LastChange > 0.001) {
-    SetsGridCells->SetCell(i, 1, FieldText(c.CardName));
-    SetsGridCells->SetCell(i, 2, FieldText(c.ObjectName));
-    SetsGridCells->SetCell(i, 3, DateCell(c.LastChange));
-    if (c.LastProgrammed > 0.001) SetsGridCells->SetCell(i, 4, DateCell(c.LastProgrammed));
-  }
+  if (c.LastChange > 0.001) ShowCardCells(RowOfSlot(i), c);
+}
+
+void TForm1::ShowCardCells(int row, const CardRecord& r) {
+  const int i = SlotOfRow(row);
+  SetsGridCells->SetCell(i, 1, FieldText(r.CardName));
+  SetsGridCells->SetCell(i, 2, FieldText(r.ObjectName));
+  SetsGridCells->SetCell(i, 3, DateCell(r.LastChange));
+  if (r.LastProgrammed > 0.001) SetsGridCells->SetCell(i, 4, DateCell(r.LastProgrammed));
 }
 
 void TForm1::UooTabChange() {

@@ -65,6 +65,8 @@ class TForm1 : public QWidget {
   void BuildGsmGroup(QWidget* page);
   void BuildUooPage(QWidget* page);
   void ConnectCardViewEvents();
+  // Columns 1 to 4 of a grid row from its card.
+  void ShowCardCells(int row, const CardRecord& record);
   template <typename T>
   T* Child(const char* name) const {
     return findChild<T*>(QLatin1String(name));

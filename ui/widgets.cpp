@@ -129,8 +129,19 @@ void GridModel::SetCell(int row, int column, const QString& text) {
   QString& cell = cells_[std::size_t(row)][std::size_t(column)];
   if (cell == text) return;
   cell = text;
+  if (filling_) return;
   const QModelIndex i = index(row, column);
   emit dataChanged(i, i, {Qt::DisplayRole});
+}
+
+void GridModel::BeginFill() {
+  beginResetModel();
+  filling_ = true;
+}
+
+void GridModel::EndFill() {
+  filling_ = false;
+  endResetModel();
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const {

@@ -88,6 +88,9 @@ class GridModel : public QAbstractTableModel {
   void SetHeaders(const QStringList& headers);
   // row: 0-based data row of the view
   void SetCell(int row, int column, const QString& text);
+  // Many cells at once: the view hears of them once, at the end.
+  void BeginFill();
+  void EndFill();
   const QString& Cell(int row, int column) const { return cells_[std::size_t(row)][std::size_t(column)]; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
@@ -99,4 +102,5 @@ class GridModel : public QAbstractTableModel {
  private:
   std::vector<std::array<QString, kColumns>> cells_;
   QStringList headers_;
+  bool filling_ = false;
 };
