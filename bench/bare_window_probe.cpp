@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "bench/shown_mark.h"
+
 int main(int, char** argv) {
   int argc = 1;
   char* args[] = {argv[0], nullptr};
@@ -10,5 +12,6 @@ int main(int, char** argv) {
   w.resize(766, 610);
   w.show();
   QApplication::processEvents();
+  PrintShownMark();
   return 0;
 }

@@ -2,6 +2,7 @@
 // the main window has been shown once.
 #include <QApplication>
 
+#include "bench/shown_mark.h"
 #include "store/card_database.h"
 #include "tests/support/recording_messages.h"
 #include "ui/main_form.h"
@@ -16,6 +17,7 @@ int main(int, char** argv) {
   RecordingMessages messages;
   return RunProgram(db, messages, [](TForm1&, TReadForm&) {
     QApplication::processEvents();
+    PrintShownMark();
     return 0;
   });
 }
