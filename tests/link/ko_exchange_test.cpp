@@ -208,13 +208,38 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ProgrammingExchange, TransferPollFailureHasItsOwnText) {
   KoBehaviour b;
   b.AnswerReadyNext = true;
+  // a clean run first: how many status calls the handshake takes on this line
+  int handshakePolls = 0;
+  {
+    KoModel ko(b);
+    SimRig rig(&ko);
+    ASSERT_TRUE(rig.Open());
+    rig.Program(PatternImage());
+    ASSERT_TRUE(rig.job.JobSucceeded);
+    for (DriverCall c : rig.driver.Calls) {
+      if (c == DriverCall::Write && handshakePolls > 0) break;  // frame 0 goes out
+      if (c == DriverCall::GetStatus) ++handshakePolls;
+    }
+  }
   KoModel ko(b);
   SimRig rig(&ko);
   ASSERT_TRUE(rig.Open());
-  // status calls so far: handshake polls until "READYNEXT" arrived; fail the one after them
-  rig.driver.FailCall(DriverCall::GetStatus, 13);
+  rig.driver.FailCall(DriverCall::GetStatus, handshakePolls + 1);  // the first poll after frame 0
   rig.Program(PatternImage());
   EXPECT_EQ(rig.job.FailureReason, "Ошибка при чтении устройства FTDI");
+  EXPECT_EQ(rig.driver.Writes.size(), 2u) << "\"WRITE\" and frame 0, nothing after the failure";
+}
+
+TEST(ReadingExchange, TransferPollFailureHasTheReadText) {
+  KoBehaviour b;
+  b.Image = PatternImage(6);
+  KoModel ko(b);
+  SimRig rig(&ko);
+  ASSERT_TRUE(rig.Open(kKoReadOpenTexts));
+  rig.driver.FailCall(DriverCall::GetStatus, 2);  // handshake poll 1 holds "READY"; then transfer
+  rig.Read();
+  EXPECT_EQ(rig.job.FailureReason, "Ошибка чтения FTDI");
+  EXPECT_EQ(rig.WritesAsText(), (std::vector<std::string>{"READ", "NEXT", "ERROR"}));
 }
 
 }  // namespace
