@@ -1,7 +1,6 @@
 // The process-wide table of 1000 cards and the template, persisted whole in one file.
 #pragma once
 
-#include <QByteArray>
 #include <array>
 #include <cstdint>
 #include <filesystem>
